@@ -14,17 +14,27 @@ private:
     CStdioFile& m_file;
 };
 
+constexpr char kLevelExtension[] = ".vxm";
+constexpr char kReadmeExtension[] = ".htm";
+
+std::size_t FileNameStart(const CString& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == CString::npos ? 0 : slash + 1;
+}
+
 } // namespace
+
+bool HasLevelExtension(const CString& levelFileName)
+{
+    return levelFileName.find(kLevelExtension, FileNameStart(levelFileName)) != CString::npos;
+}
 
 CString MakeReadmeFileName(const CString& levelFileName)
 {
-    static constexpr char kLevelExtension[] = ".vxm";
-    static constexpr char kReadmeExtension[] = ".htm";
-    static constexpr std::size_t kLength = sizeof kLevelExtension - 1;
-
+    constexpr std::size_t kLength = sizeof kLevelExtension - 1;
     CString name = levelFileName;
-    const auto slash = name.rfind('/');
-    std::size_t at = slash == CString::npos ? 0 : slash + 1;
+    std::size_t at = FileNameStart(name);
     while ((at = name.find(kLevelExtension, at)) != CString::npos) {
         name.replace(at, kLength, kReadmeExtension);
         at += kLength;

@@ -25,6 +25,20 @@ TEST(MakeReadmeFileName, ReplacesTheExtensionInTheLastComponentOnly)
         EXPECT_EQ(MakeReadmeFileName(c.level), c.readme) << c.level;
 }
 
+TEST(HasLevelExtension, LooksInTheFileNamePartOnly)
+{
+    const struct {
+        const char* level;
+        bool has;
+    } cases[] = {
+        {"castle.vxm", true},     {"my.vxm.backup", true}, {"notes.vxmx", true},
+        {"level.VXM", false},     {"castle", false},       {"maps.vxm/castle", false},
+        {"maps/castle.vxm", true}, {"maps.vxm/", false},    {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HasLevelExtension(c.level), c.has) << c.level;
+}
+
 TEST(MakeFullPath, IsAbsoluteWithDotsResolvedAndNoLengthLimit)
 {
     TempDir dir;

@@ -1,0 +1,17 @@
+// Builds a template's controls as real widgets on a window.
+#pragma once
+
+#include "DialogUnits.h"
+
+#include <map>
+
+class QWidget;
+struct DialogTemplate;
+
+// Creates every control of `dialog` on `window`, placed by dialog units, in template order,
+// with the tab order following it. Returns the controls that have an id of their own.
+std::map<int, QWidget*> CreateControls(QWidget* window, const DialogTemplate& dialog, BaseUnits base);
+
+// The icon resource as Qt needs it, with its 32x32 and 16x16 images.
+class QIcon;
+QIcon LoadIconResource(int iconId);
