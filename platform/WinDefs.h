@@ -13,11 +13,10 @@ enum MessageBoxFlag : unsigned {
     MB_ICONMASK = 0xF0,
 };
 
-enum DialogResult : int {
-    IDYES = 6,
-    IDNO = 7,
-    ID_WIZFINISH = 0x3025,
-};
+// Answers and results, beside IDOK and IDCANCEL.
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+constexpr int ID_WIZFINISH = 0x3025;
 
 enum WizardButton : unsigned {
     PSWIZB_BACK = 0x1,

@@ -40,11 +40,9 @@ enum DialogStyle : unsigned {
 };
 
 // The ids every dialog shares.
-enum StandardId : int {
-    IDC_STATIC = -1,
-    IDOK = 1,
-    IDCANCEL = 2,
-};
+constexpr int IDC_STATIC = -1;
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
 
 struct ControlTemplate {
     ControlKind kind;
