@@ -68,7 +68,7 @@ int CPropertySheet::DoModal()
     QWidget* owner = m_parent && m_parent->GetSafeHwnd() ? m_parent->GetSafeHwnd()->window()
                                                          : QApplication::activeModalWidget();
     SheetDialog dialog(owner, [this] { Dispatch([this] { Cancel(); }); });
-    m_window = &dialog;
+    AttachWindow(&dialog);
     Build(&dialog);
     Activate(static_cast<int>(m_startPage));
     const int result = dialog.exec();

@@ -66,9 +66,25 @@ void CWnd::OnCommand(Notification code, int id)
             Dispatch(binding.handler);
 }
 
-void CWnd::CreateWindowFromTemplate(QWidget* window, const DialogTemplate& dialog)
+namespace {
+constexpr char kWindowObject[] = "CWnd";
+}
+
+CWnd* CWnd::FromHandle(QWidget* window)
+{
+    return window ? reinterpret_cast<CWnd*>(window->property(kWindowObject).value<quintptr>())
+                  : nullptr;
+}
+
+void CWnd::AttachWindow(QWidget* window)
 {
     m_window = window;
+    window->setProperty(kWindowObject, QVariant::fromValue(reinterpret_cast<quintptr>(this)));
+}
+
+void CWnd::CreateWindowFromTemplate(QWidget* window, const DialogTemplate& dialog)
+{
+    AttachWindow(window);
     window->setFont(DialogFont(dialog));
     m_controls = CreateControls(window, dialog, MeasureBaseUnits(window->font()));
     for (const auto& [id, widget] : m_controls)
@@ -79,6 +95,8 @@ void CWnd::CreateWindowFromTemplate(QWidget* window, const DialogTemplate& dialo
 
 void CWnd::DetachWindow()
 {
+    if (m_window)
+        m_window->setProperty(kWindowObject, QVariant());
     m_window = nullptr;
     m_controls.clear();
 }

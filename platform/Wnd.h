@@ -30,6 +30,8 @@ public:
     QWidget* GetDlgItem(int id) const;
     // The window's own widget while it exists; nullptr otherwise.
     QWidget* GetSafeHwnd() const { return m_window; }
+    // The window object a widget belongs to; nullptr for a widget that is no window of ours.
+    static CWnd* FromHandle(QWidget* window);
 
     // The help context of this window: 0x20000 plus its template number.
     virtual unsigned HelpContext() const;
@@ -63,7 +65,8 @@ protected:
 
     // Builds the template's controls on `window` and connects them to the message map.
     void CreateWindowFromTemplate(QWidget* window, const DialogTemplate& dialog);
-    // Forgets the widgets once the window is gone.
+    // Makes `window` this object's widget, until DetachWindow forgets it and its controls.
+    void AttachWindow(QWidget* window);
     void DetachWindow();
 
     const int m_templateId;
