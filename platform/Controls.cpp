@@ -108,6 +108,19 @@ QRect Geometry(const ControlTemplate& control, BaseUnits base)
     }
 }
 
+// A one-line label keeps its whole text on its line: this system's font may be wider than the
+// one the template was laid out for, and a wrapped second line would be cut off.
+void FitOneLineLabel(QWidget* widget)
+{
+    auto* label = static_cast<QLabel*>(widget);
+    if (label->text().contains('\n'))
+        return;
+    if (label->height() >= 2 * label->fontMetrics().height())
+        return;
+    label->setWordWrap(false);
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+}
+
 } // namespace
 
 std::map<int, QWidget*> CreateControls(QWidget* window, const DialogTemplate& dialog, BaseUnits base)
@@ -117,6 +130,8 @@ std::map<int, QWidget*> CreateControls(QWidget* window, const DialogTemplate& di
     for (const ControlTemplate& control : dialog) {
         QWidget* widget = CreateControl(window, dialog, control);
         widget->setGeometry(Geometry(control, base));
+        if (control.kind == ControlKind::StaticText)
+            FitOneLineLabel(widget);
         if (control.id != IDC_STATIC)
             controls[control.id] = widget;
         if (control.style & WS_TABSTOP) {
