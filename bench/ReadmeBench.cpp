@@ -106,7 +106,8 @@ void CreateFileOnDisk(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(CreateReadmeFile(record));
     ActiveFileCalls() = DefaultFileCalls();
-    state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(Folder() + "/castle.htm"));
+    state.SetBytesProcessed(state.iterations() *
+                            std::filesystem::file_size(Folder() + "/castle.htm"));
     state.counters["sys_writes_per_file"] = double(g_systemWrites) / state.iterations();
 }
 
@@ -137,10 +138,26 @@ constexpr long kSixteenMiB = 16 << 20;
 
 } // namespace
 
-BENCHMARK(WriterToMemory)->Arg(kTypical)->Arg(kOneMiB)->Arg(kSixteenMiB)->Unit(benchmark::kMicrosecond);
-BENCHMARK(FloorToMemory)->Arg(kTypical)->Arg(kOneMiB)->Arg(kSixteenMiB)->Unit(benchmark::kMicrosecond);
-BENCHMARK(CreateFileOnDisk)->Arg(kTypical)->Arg(kOneMiB)->Arg(kSixteenMiB)->Unit(benchmark::kMicrosecond);
-BENCHMARK(FloorOnDisk)->Arg(kTypical)->Arg(kOneMiB)->Arg(kSixteenMiB)->Unit(benchmark::kMicrosecond);
+BENCHMARK(WriterToMemory)
+    ->Arg(kTypical)
+    ->Arg(kOneMiB)
+    ->Arg(kSixteenMiB)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(FloorToMemory)
+    ->Arg(kTypical)
+    ->Arg(kOneMiB)
+    ->Arg(kSixteenMiB)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(CreateFileOnDisk)
+    ->Arg(kTypical)
+    ->Arg(kOneMiB)
+    ->Arg(kSixteenMiB)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(FloorOnDisk)
+    ->Arg(kTypical)
+    ->Arg(kOneMiB)
+    ->Arg(kSixteenMiB)
+    ->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {

@@ -31,7 +31,8 @@ Sample RunOnce(const char* program)
     int status = 0;
     rusage usage{};
     wait4(child, &status, 0, &usage);
-    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::milli> elapsed =
+        std::chrono::steady_clock::now() - start;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "%s failed (status %d)\n", program, status);
         std::exit(1);

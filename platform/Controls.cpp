@@ -59,7 +59,8 @@ QWidget* CreateEdit(QWidget* window, const ControlTemplate& control)
 }
 
 // The list sorts without regard to case; typed text is never added to it nor completed.
-QComboBox* CreateCombo(QWidget* window, const DialogTemplate& dialog, const ControlTemplate& control)
+QComboBox* CreateCombo(QWidget* window, const DialogTemplate& dialog,
+                       const ControlTemplate& control)
 {
     auto* combo = new QComboBox(window);
     combo->setEditable(true);
@@ -70,9 +71,10 @@ QComboBox* CreateCombo(QWidget* window, const DialogTemplate& dialog, const Cont
         for (std::size_t i = 0; i < dialog.comboEntryCount; ++i)
             entries.push_back(QString::fromUtf8(dialog.comboEntries[i]));
         if (control.style & CBS_SORT)
-            std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
-                return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-            });
+            std::stable_sort(entries.begin(), entries.end(),
+                             [](const QString& a, const QString& b) {
+                                 return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+                             });
         for (const QString& entry : entries)
             combo->addItem(entry);
     }
@@ -80,7 +82,8 @@ QComboBox* CreateCombo(QWidget* window, const DialogTemplate& dialog, const Cont
     return combo;
 }
 
-QWidget* CreateControl(QWidget* window, const DialogTemplate& dialog, const ControlTemplate& control)
+QWidget* CreateControl(QWidget* window, const DialogTemplate& dialog,
+                       const ControlTemplate& control)
 {
     switch (control.kind) {
     case ControlKind::GroupBox: return new QGroupBox(Text(control.text), window);
@@ -123,7 +126,8 @@ void FitOneLineLabel(QWidget* widget)
 
 } // namespace
 
-std::map<int, QWidget*> CreateControls(QWidget* window, const DialogTemplate& dialog, BaseUnits base)
+std::map<int, QWidget*> CreateControls(QWidget* window, const DialogTemplate& dialog,
+                                       BaseUnits base)
 {
     std::map<int, QWidget*> controls;
     QWidget* previousTabStop = nullptr;

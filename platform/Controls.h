@@ -10,7 +10,8 @@ struct DialogTemplate;
 
 // Creates every control of `dialog` on `window`, placed by dialog units, in template order,
 // with the tab order following it. Returns the controls that have an id of their own.
-std::map<int, QWidget*> CreateControls(QWidget* window, const DialogTemplate& dialog, BaseUnits base);
+std::map<int, QWidget*> CreateControls(QWidget* window, const DialogTemplate& dialog,
+                                       BaseUnits base);
 
 // The icon resource as Qt needs it, with its 32x32 and 16x16 images.
 class QIcon;

@@ -24,7 +24,8 @@ CString FollowLinks(const CString& path)
         const fs::path target = fs::read_symlink(current, error);
         if (error)
             break;
-        current = target.is_absolute() ? target : (current.parent_path() / target).lexically_normal();
+        current =
+            target.is_absolute() ? target : (current.parent_path() / target).lexically_normal();
     }
     return current.string();
 }

@@ -109,11 +109,14 @@ void CPropertySheet::Build(QWidget* dialog)
     m_finish->hide();
     m_next->setDefault(true);
 
-    QObject::connect(m_back, &QPushButton::clicked, dialog, [this] { Dispatch([this] { Back(); }); });
-    QObject::connect(m_next, &QPushButton::clicked, dialog, [this] { Dispatch([this] { Next(); }); });
+    QObject::connect(m_back, &QPushButton::clicked, dialog,
+                     [this] { Dispatch([this] { Back(); }); });
+    QObject::connect(m_next, &QPushButton::clicked, dialog,
+                     [this] { Dispatch([this] { Next(); }); });
     QObject::connect(m_finish, &QPushButton::clicked, dialog,
                      [this] { Dispatch([this] { Finish(); }); });
-    QObject::connect(cancel, &QPushButton::clicked, dialog, [this] { Dispatch([this] { Cancel(); }); });
+    QObject::connect(cancel, &QPushButton::clicked, dialog,
+                     [this] { Dispatch([this] { Cancel(); }); });
     QObject::connect(help, &QPushButton::clicked, dialog,
                      [this, dialog] { ShowHelp(dialog, HelpContext()); });
     InstallHelpKey(dialog, [this] { return HelpContext(); });

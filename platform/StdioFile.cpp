@@ -101,8 +101,7 @@ void CStdioFile::WriteString(std::string_view text)
     std::size_t start = 0;
     for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
          lf = text.find('\n', lf + 1)) {
-        const bool followsCarriageReturn =
-            lf > 0 ? text[lf - 1] == '\r' : m_lastWasCarriageReturn;
+        const bool followsCarriageReturn = lf > 0 ? text[lf - 1] == '\r' : m_lastWasCarriageReturn;
         m_buffer.append(text.substr(start, lf - start));
         if (!followsCarriageReturn)
             m_buffer.push_back('\r');

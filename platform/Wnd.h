@@ -57,8 +57,7 @@ protected:
     template <class T> void UseMessageMap(const MessageMap<T>& map)
     {
         for (const MessageEntry<T>& entry : map)
-            m_bindings.push_back({entry.code, entry.id,
-                                  [this, handler = entry.handler] {
+            m_bindings.push_back({entry.code, entry.id, [this, handler = entry.handler] {
                                       (static_cast<T*>(this)->*handler)();
                                   }});
     }

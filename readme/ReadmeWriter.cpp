@@ -20,7 +20,7 @@ struct Row {
 };
 
 constexpr Row kGeneralRows[] = {
-    {"Title", &ReadmeRecord::title},   {"Release Date", &ReadmeRecord::releaseDate},
+    {"Title", &ReadmeRecord::title},       {"Release Date", &ReadmeRecord::releaseDate},
     {"Filename", &ReadmeRecord::fileName}, {"Author", &ReadmeRecord::author},
     {"E-mail", &ReadmeRecord::email},
 };
@@ -91,8 +91,8 @@ void WriteMailLink(DocumentWriter& doc, const ReadmeRecord& record)
 {
     if (IsNoneAnswer(record.email))
         return;
-    doc.Write({"\n<A HREF=\"mailto:", EncodeMailtoPart(record.email), "?subject=",
-               EncodeMailtoPart(record.title), "\">", record.email, "</A>\n<BR>"});
+    doc.Write({"\n<A HREF=\"mailto:", EncodeMailtoPart(record.email),
+               "?subject=", EncodeMailtoPart(record.title), "\">", record.email, "</A>\n<BR>"});
 }
 
 void WriteWebLink(DocumentWriter& doc, const ReadmeRecord& record)
@@ -100,8 +100,8 @@ void WriteWebLink(DocumentWriter& doc, const ReadmeRecord& record)
     if (record.webUrl.empty() || IsNoneAnswer(record.webUrl))
         return;
     const CString url = WebLinkText(record.webUrl);
-    doc.Write({"\n<A HREF=\"", EncodeHrefAttribute(url), "\" TARGET=\"_blank\">", url,
-               "</A><BR>\n"});
+    doc.Write(
+        {"\n<A HREF=\"", EncodeHrefAttribute(url), "\" TARGET=\"_blank\">", url, "</A><BR>\n"});
 }
 
 } // namespace

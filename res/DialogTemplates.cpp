@@ -4,7 +4,8 @@
 
 #include <iterator>
 
-// clang-format off  (the tables stay aligned like the templates they come from)
+// The tables stay aligned like the templates they come from.
+// clang-format off
 namespace {
 
 using K = ControlKind;

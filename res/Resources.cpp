@@ -34,15 +34,13 @@ const HelpText kHelpTexts[] = {
      "options that apply.\n"
      "A blank game type or level name becomes \"Not Specified\".\n"
      "The names of new graphics or sound files reach the readme only when their box is ticked."},
-    {Context(IDD_INSTALL),
-     "Installation: how to install the level.\n"
-     "You may leave it blank; you will be asked to confirm."},
+    {Context(IDD_INSTALL), "Installation: how to install the level.\n"
+                           "You may leave it blank; you will be asked to confirm."},
     {Context(IDD_CONSTRUCT),
      "Construction: the editors used, the level it was based on and how long it took.\n"
      "Blank editors become \"Cairnwright\"; a blank base or time becomes \"Not Specified\"."},
-    {Context(IDD_NOTES),
-     "Notes: a description of the level and its known bugs.\n"
-     "You may leave them blank; you will be asked to confirm."},
+    {Context(IDD_NOTES), "Notes: a description of the level and its known bugs.\n"
+                         "You may leave them blank; you will be asked to confirm."},
     {Context(IDD_COPYRIGHT),
      "Copyright: the terms on which others may use the level.\n"
      "Tick Use Standard Copyright Notice for a ready-made text; clear it to get your own text "

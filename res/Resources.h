@@ -13,5 +13,3 @@ const char* const* FindIconXpm(int iconId, int size);
 constexpr unsigned kHelpContextBase = 0x20000;
 
 constexpr char kVersion[] = "1.0.0.1";
-constexpr char kFileDescription[] = "cwreadme Application";
-constexpr char kLegalCopyright[] = "Copyright (C) 2026 the cwreadme project";

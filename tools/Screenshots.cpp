@@ -111,10 +111,12 @@ void FillTheWizard(QWidget* sheet)
 
     QTest::mouseClick(wizard.m_copyInfoDlg.GetDlgItem(IDC_STDCOPYRIGHT), Qt::LeftButton);
     Save(sheet, "wizard-6-copyright");
-    WhenModalShown([](QWidget* box) {
-        Save(box, "success-message");
-        box->close();
-    }, "QMessageBox");
+    WhenModalShown(
+        [](QWidget* box) {
+            Save(box, "success-message");
+            box->close();
+        },
+        "QMessageBox");
     Click(sheet, "&Finish");
 }
 

@@ -16,5 +16,5 @@ bool CInstallInfo::OnWizardNext()
     UpdateData(true);
     return !m_strInstall.empty() ||
            ConfirmBlank(*this, "You haven't provided any installation information.\n"
-                        "Are you sure you want to continue?");
+                               "Are you sure you want to continue?");
 }

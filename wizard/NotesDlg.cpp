@@ -18,6 +18,7 @@ bool CNotesDlg::OnWizardNext()
     if (m_strNotes.empty())
         return ConfirmBlank(*this, "You have not provided any level notes. Sure to continue?");
     if (m_strBugs.empty())
-        return ConfirmBlank(*this, "You have not provided any known bug warnings. Sure to continue?");
+        return ConfirmBlank(*this,
+                            "You have not provided any known bug warnings. Sure to continue?");
     return true;
 }

@@ -13,7 +13,9 @@ TEST_F(MainDialogTest, EscapeTheCloseButtonAndTheCloseBoxEndItWithCancel)
 {
     const std::function<void(CReadmeDlg&, QWidget*)> ways[] = {
         [](CReadmeDlg&, QWidget* window) { PressKey(window, Qt::Key_Escape); },
-        [](CReadmeDlg& dlg, QWidget*) { QTest::mouseClick(dlg.GetDlgItem(IDCANCEL), Qt::LeftButton); },
+        [](CReadmeDlg& dlg, QWidget*) {
+            QTest::mouseClick(dlg.GetDlgItem(IDCANCEL), Qt::LeftButton);
+        },
         [](CReadmeDlg&, QWidget* window) { window->close(); },
     };
     for (const auto& close : ways) {
@@ -28,7 +30,8 @@ TEST_F(MainDialogTest, LooksAsItsTemplateSays)
     CReadmeDlg dlg;
     WhenModalShown([&](QWidget* window) {
         EXPECT_EQ(window->windowTitle(), "Cairnwright Readme Tool");
-        EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_FALSE(window->windowFlags() &
+                     (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         EXPECT_EQ(window->minimumSize(), window->maximumSize());
         const QIcon icon = window->windowIcon();
         EXPECT_EQ(icon.availableSizes(), QList<QSize>({QSize(32, 32), QSize(16, 16)}));

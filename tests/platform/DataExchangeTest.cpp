@@ -66,10 +66,10 @@ TEST_F(DataExchangeTest, LineEditCheckBoxAndComboRoundTrip)
         EXPECT_EQ(level->text(), QString::fromUtf8("Castle <1> & \xC3\xA9"));
         EXPECT_TRUE(bots->isChecked());
         EXPECT_EQ(combo->currentText(), "");
-        EXPECT_EQ(Entries(combo), QStringList({"", "Vexmoor: Deathmatch", "Vexmoor: SinglePlayer",
-                                               "Vexmoor: Skyrend Game", "VMA: Assault",
-                                               "VMA: Capture The Flag", "VMA: Deathmatch",
-                                               "VMA: Domination"}));
+        EXPECT_EQ(Entries(combo),
+                  QStringList({"", "Vexmoor: Deathmatch", "Vexmoor: SinglePlayer",
+                               "Vexmoor: Skyrend Game", "VMA: Assault", "VMA: Capture The Flag",
+                               "VMA: Deathmatch", "VMA: Domination"}));
 
         level->clear();
         QTest::keyClicks(level, "Keep");
@@ -85,7 +85,8 @@ TEST_F(DataExchangeTest, LineEditCheckBoxAndComboRoundTrip)
             dialog.gameType = text;
             dialog.UpdateData(false);
             EXPECT_EQ(combo->currentText().toStdString(), text);
-            const bool isEntry = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
+            const bool isEntry =
+                combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
             EXPECT_EQ(combo->currentIndex() >= 0, isEntry) << text;
             dialog.UpdateData(true);
             EXPECT_EQ(dialog.gameType, text);

@@ -41,15 +41,15 @@ TEST(ReadmeLinks, EncodesHrefsAndKeepsVisibleTextsRaw)
          "\n<A HREF=\"mailto:me@example.org?subject=Castle\">me@example.org</A>\n<BR>"},
         {"me@example.org", "Tom & Jerry \"II\"", "example.org",
          "\n<A HREF=\"mailto:me@example.org?subject=Tom%20%26%20Jerry%20%22II%22\">me@example.org"
-         "</A>\n<BR>\n<A HREF=\"http://example.org\" TARGET=\"_blank\">http://example.org</A><BR>\n"},
+         "</A>\n<BR>\n<A HREF=\"http://example.org\" "
+         "TARGET=\"_blank\">http://example.org</A><BR>\n"},
         {"a b<c>@x.org", "-._~!$'()*+,;:@/?#=%\xC3\xA9", "",
          "\n<A HREF=\"mailto:a%20b%3Cc%3E@x.org?subject=-._~!$'()*+,;:@%2F%3F%23%3D%25%C3%A9\">"
          "a b<c>@x.org</A>\n<BR>"},
         {"", "", "", "\n<A HREF=\"mailto:?subject=\"></A>\n<BR>"},
         {"None", "T", "None", ""},
         {"  none. ", "T", "NONE", ""},
-        {"me@x.org", "T", "\tNone.",
-         "\n<A HREF=\"mailto:me@x.org?subject=T\">me@x.org</A>\n<BR>"},
+        {"me@x.org", "T", "\tNone.", "\n<A HREF=\"mailto:me@x.org?subject=T\">me@x.org</A>\n<BR>"},
         {"Nonesuch", "T", "None..",
          "\n<A HREF=\"mailto:Nonesuch?subject=T\">Nonesuch</A>\n<BR>\n<A HREF=\"http://None..\" "
          "TARGET=\"_blank\">http://None..</A><BR>\n"},

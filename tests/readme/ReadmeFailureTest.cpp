@@ -94,8 +94,7 @@ TEST(CreateReadmeFile, FailuresNameTheFileAndLoseNothing)
          "No such file or directory"},
         {"under a regular file", Call::none, 0, 0, false, "old.htm/castle.vxm",
          "old.htm/castle.htm", "Not a directory"},
-        {"folder as target", Call::none, 0, 0, false, "folder.vxm", "folder.htm",
-         "Is a directory"},
+        {"folder as target", Call::none, 0, 0, false, "folder.vxm", "folder.htm", "Is a directory"},
         {"a name too long", Call::none, 0, 0, false, "", "", "File name too long"},
     };
     for (const auto& c : cases) {
@@ -113,10 +112,9 @@ TEST(CreateReadmeFile, FailuresNameTheFileAndLoseNothing)
         const bool tooLong = *c.levelName == '\0';
         record.fileName = tooLong ? dir / (longStem + ".vxm") : dir / c.levelName;
         const std::string fullPath = tooLong ? dir / (longStem + ".htm") : dir / c.readmeName;
-        const std::string expected = *c.reason == '\0'
-                                         ? "Disk full while accessing " + fullPath + "."
-                                         : "Could not write the file " + fullPath + ".\n" +
-                                               c.reason + ".";
+        const std::string expected =
+            *c.reason == '\0' ? "Disk full while accessing " + fullPath + "."
+                              : "Could not write the file " + fullPath + ".\n" + c.reason + ".";
 
         FileCallsGuard restore;
         Inject(c.call, c.failingCall, c.error);

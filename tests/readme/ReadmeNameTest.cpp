@@ -31,8 +31,8 @@ TEST(HasLevelExtension, LooksInTheFileNamePartOnly)
         const char* level;
         bool has;
     } cases[] = {
-        {"castle.vxm", true},     {"my.vxm.backup", true}, {"notes.vxmx", true},
-        {"level.VXM", false},     {"castle", false},       {"maps.vxm/castle", false},
+        {"castle.vxm", true},      {"my.vxm.backup", true}, {"notes.vxmx", true},
+        {"level.VXM", false},      {"castle", false},       {"maps.vxm/castle", false},
         {"maps/castle.vxm", true}, {"maps.vxm/", false},    {"", false},
     };
     for (const auto& c : cases)

@@ -5,8 +5,8 @@
 #include "WinDefs.h"
 
 #include <QAbstractButton>
-#include <QTest>
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>

@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-class TestApp : public CWinApp {
-};
+class TestApp : public CWinApp {};
 } // namespace
 
 int main(int argc, char** argv)

@@ -42,7 +42,8 @@ TEST_F(GeneralPageTest, RefusesBlankFieldsAndNamesWithoutVxmInTheFileNamePart)
             w.Next();
             EXPECT_EQ(w.Page(), c.message ? 0 : 1);
             if (c.message) {
-                EXPECT_EQ(w.Text(w.wizard.m_genInfo, IDC_AUTHOR), c.fields.count(IDC_AUTHOR) ? "" : "A. Builder");
+                EXPECT_EQ(w.Text(w.wizard.m_genInfo, IDC_AUTHOR),
+                          c.fields.count(IDC_AUTHOR) ? "" : "A. Builder");
                 boxes.Expect(c.message, "Error!", MB_ICONEXCLAMATION, IDOK);
                 w.Next(); // the check runs again
             }

@@ -59,23 +59,34 @@ TEST_F(PagesTest, BlankAnswersAskAndNoStaysWithTheTextKept)
     } cases[] = {
         {"installation, No", 2, [](WizardDriver&) {}, {kInstallQuestion}, false},
         {"installation, Yes", 2, [](WizardDriver&) {}, {kInstallQuestion}, true},
-        {"notes blank, No", 4,
+        {"notes blank, No",
+         4,
          [](WizardDriver& w) { w.Type(w.wizard.m_notesDlg, IDC_BUGS, "Bugs."); },
-         {kNotesQuestion}, false},
-        {"notes and bugs blank, Yes asks nothing more", 4, [](WizardDriver&) {}, {kNotesQuestion},
+         {kNotesQuestion},
+         false},
+        {"notes and bugs blank, Yes asks nothing more",
+         4,
+         [](WizardDriver&) {},
+         {kNotesQuestion},
          true},
-        {"bugs blank, No", 4,
+        {"bugs blank, No",
+         4,
          [](WizardDriver& w) { w.Type(w.wizard.m_notesDlg, IDC_NOTES, "Notes."); },
-         {kBugsQuestion}, false},
-        {"bugs blank, Yes", 4,
-         [](WizardDriver& w) { w.Type(w.wizard.m_notesDlg, IDC_NOTES, "\n"); }, {kBugsQuestion},
+         {kBugsQuestion},
+         false},
+        {"bugs blank, Yes",
+         4,
+         [](WizardDriver& w) { w.Type(w.wizard.m_notesDlg, IDC_NOTES, "\n"); },
+         {kBugsQuestion},
          true},
-        {"notes and bugs filled", 4,
+        {"notes and bugs filled",
+         4,
          [](WizardDriver& w) {
              w.Type(w.wizard.m_notesDlg, IDC_NOTES, "Notes.");
              w.Type(w.wizard.m_notesDlg, IDC_BUGS, "Bugs.");
          },
-         {}, true},
+         {},
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

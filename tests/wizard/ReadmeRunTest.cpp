@@ -41,7 +41,8 @@ void WalkTheWizard(QWidget* sheet, CWizardDlg& wizard)
     key(Qt::Key_Tab);
     TypeHere("VMA: Capture The Flag");
     for (const bool tick : {true, false, true, false, true, false, true}) {
-        key(Qt::Key_Tab); // single player, cooperative, deathmatch, dark match, bots, difficulty, new
+        key(Qt::Key_Tab); // single player, cooperative, deathmatch, dark match, bots, difficulty,
+                          // new
         if (tick)
             key(Qt::Key_Space);
     }

@@ -62,9 +62,12 @@ public:
     void FillGeneral(const std::map<int, QString>& changes = {})
     {
         std::map<int, QString> fields = {
-            {IDC_TITLE, "Castle Keep"},           {IDC_AUTHOR, "A. Builder"},
-            {IDC_RELEASEDATE, "11 December 2026"}, {IDC_FILENAME, "castle.vxm"},
-            {IDC_EMAIL, "builder@example.org"},    {IDC_WEBURL, "www.example.org/castle"},
+            {IDC_TITLE, "Castle Keep"},
+            {IDC_AUTHOR, "A. Builder"},
+            {IDC_RELEASEDATE, "11 December 2026"},
+            {IDC_FILENAME, "castle.vxm"},
+            {IDC_EMAIL, "builder@example.org"},
+            {IDC_WEBURL, "www.example.org/castle"},
             {IDC_OTHERMAPS, "None."},
         };
         for (const auto& [id, text] : changes)
