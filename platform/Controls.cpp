@@ -4,7 +4,9 @@
 #include "DialogTemplate.h"
 #include "MultiLineEdit.h"
 #include "Resources.h"
+#include "Wnd.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -147,6 +149,19 @@ std::map<int, QWidget*> CreateControls(QWidget* window, const DialogTemplate& di
         }
     }
     return controls;
+}
+
+void SetDialogFrame(QWidget* dialog)
+{
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+QWidget* OwnerWindow(CWnd* parent)
+{
+    if (parent && parent->GetSafeHwnd())
+        return parent->GetSafeHwnd()->window();
+    return QApplication::activeModalWidget();
 }
 
 QIcon LoadIconResource(int iconId)

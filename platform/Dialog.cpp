@@ -1,11 +1,11 @@
 #include "Dialog.h"
 
+#include "Controls.h"
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
 #include "Help.h"
 #include "IconHandle.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QMenu>
@@ -19,8 +19,7 @@ class LayerDialog : public QDialog {
 public:
     LayerDialog(CDialog& owner, QWidget* parent) : QDialog(parent), m_owner(owner)
     {
-        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        SetDialogFrame(this);
     }
 
     void reject() override
@@ -61,7 +60,7 @@ int CDialog::DoModal()
     if (!dialogTemplate)
         throw std::logic_error("no dialog template " + std::to_string(m_templateId));
 
-    LayerDialog dialog(*this, Owner());
+    LayerDialog dialog(*this, OwnerWindow(m_parent));
     CreateWindowFromTemplate(&dialog, *dialogTemplate);
     dialog.setWindowTitle(QString::fromUtf8(dialogTemplate->caption));
     const BaseUnits base = MeasureBaseUnits(dialog.font());
@@ -136,13 +135,4 @@ void CDialog::OnOK()
 void CDialog::OnCancel()
 {
     EndDialog(IDCANCEL);
-}
-
-// A dialog without a parent is owned by the window that is modal now, as the About box is by the
-// main dialog; the first dialog of all has no owner and is centred on the screen.
-QWidget* CDialog::Owner() const
-{
-    if (m_parent && m_parent->GetSafeHwnd())
-        return m_parent->GetSafeHwnd()->window();
-    return QApplication::activeModalWidget();
 }

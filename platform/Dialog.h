@@ -41,8 +41,6 @@ protected:
     virtual void OnOK();
 
 private:
-    QWidget* Owner() const;
-
     CWnd* m_parent;
     QMenu* m_systemMenu = nullptr;
     CMenu m_systemMenuObject{nullptr};

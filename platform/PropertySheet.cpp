@@ -1,11 +1,11 @@
 #include "PropertySheet.h"
 
+#include "Controls.h"
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
 #include "Help.h"
 #include "PropertyPage.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QPushButton>
@@ -31,8 +31,7 @@ public:
     SheetDialog(QWidget* parent, std::function<void()> cancel)
         : QDialog(parent), m_cancel(std::move(cancel))
     {
-        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        SetDialogFrame(this);
     }
     void reject() override { m_cancel(); }
 
@@ -65,9 +64,7 @@ int CPropertySheet::DoModal()
     if (!m_wizardMode || m_pages.empty() || m_startPage >= m_pages.size())
         throw std::logic_error("a sheet is shown as a wizard, with its start among its pages");
 
-    QWidget* owner = m_parent && m_parent->GetSafeHwnd() ? m_parent->GetSafeHwnd()->window()
-                                                         : QApplication::activeModalWidget();
-    SheetDialog dialog(owner, [this] { Dispatch([this] { Cancel(); }); });
+    SheetDialog dialog(OwnerWindow(m_parent), [this] { Dispatch([this] { Cancel(); }); });
     AttachWindow(&dialog);
     Build(&dialog);
     Activate(static_cast<int>(m_startPage));
