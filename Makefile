@@ -19,6 +19,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/readme_bench
+	$(BUILD)/bench/page_change_bench --benchmark_report_aggregates_only=true 2>/dev/null
 	$(BUILD)/bench/startup_bench $(BUILD)/bench/startup_app $(BUILD)/bench/startup_floor
 
 screenshots: build

@@ -43,6 +43,13 @@ public:
         }
     }
 
+    // A benchmark's time per iteration, in its own unit; 0 when it did not run.
+    double Time(const std::string& name) const
+    {
+        const auto found = m_times.find(name);
+        return found == m_times.end() ? 0 : found->second;
+    }
+
 private:
     std::vector<Pair> m_pairs;
     std::map<std::string, double> m_times;

@@ -126,6 +126,45 @@ void FitOneLineLabel(QWidget* widget)
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
 }
 
+bool OnSameRow(const ControlTemplate& label, const ControlTemplate& control)
+{
+    const int rowHeight = control.kind == ControlKind::ComboBox ? kEditHeight : control.cy;
+    return label.y + label.cy > control.y && label.y < control.y + rowHeight;
+}
+
+bool Encloses(const ControlTemplate& group, const ControlTemplate& control)
+{
+    return control.x >= group.x && control.y >= group.y &&
+           control.x + control.cx <= group.x + group.cx &&
+           control.y + control.cy <= group.y + group.cy;
+}
+
+// What assistive tools call a text box: the label on its row, to its left if there is one,
+// else to its right; failing both, the group box around it.
+QString LabelOf(const DialogTemplate& dialog, const ControlTemplate& control)
+{
+    const ControlTemplate* left = nullptr;
+    const ControlTemplate* right = nullptr;
+    const ControlTemplate* group = nullptr;
+    for (const ControlTemplate& other : dialog) {
+        if (other.kind == ControlKind::StaticText && OnSameRow(other, control)) {
+            if (other.x < control.x && (!left || other.x > left->x))
+                left = &other;
+            if (other.x > control.x && (!right || other.x < right->x))
+                right = &other;
+        } else if (other.kind == ControlKind::GroupBox && Encloses(other, control)) {
+            group = &other;
+        }
+    }
+    const ControlTemplate* label = left ? left : right ? right : group;
+    if (!label)
+        return {};
+    QString text = Text(label->text).remove('&');
+    if (text.endsWith(':'))
+        text.chop(1);
+    return text;
+}
+
 } // namespace
 
 std::map<int, QWidget*> CreateControls(QWidget* window, const DialogTemplate& dialog,
@@ -138,6 +177,8 @@ std::map<int, QWidget*> CreateControls(QWidget* window, const DialogTemplate& di
         widget->setGeometry(Geometry(control, base));
         if (control.kind == ControlKind::StaticText)
             FitOneLineLabel(widget);
+        if (control.kind == ControlKind::Edit || control.kind == ControlKind::ComboBox)
+            widget->setAccessibleName(LabelOf(dialog, control));
         if (control.id != IDC_STATIC)
             controls[control.id] = widget;
         if (control.style & WS_TABSTOP) {

@@ -152,3 +152,38 @@ TEST_F(DialogTest, F1ShowsTheHelpOfTheDialogAndAContextWithoutHelpSaysSo)
     });
     dialog.DoModal();
 }
+
+TEST_F(DialogTest, EveryTextBoxIsNamedAfterItsLabel)
+{
+    const struct {
+        int templateId;
+        int id;
+        const char* name;
+    } cases[] = {
+        {IDD_GENINFO, IDC_TITLE, "Title"},
+        {IDD_GENINFO, IDC_FILENAME, "Filename"},
+        {IDD_GENINFO, IDC_OTHERMAPS, "Other Maps by Author"},
+        {IDD_PLAYINFO, IDC_GAMETYPE, "Game Type"},
+        {IDD_PLAYINFO, IDC_LEVELNAME, "Level Name"},
+        {IDD_PLAYINFO, IDC_NEWFILES, "Filename(s)"},
+        {IDD_PLAYINFO, IDC_BOTS, "Bots Supported"},
+        {IDD_INSTALL, IDC_INSTALL, "Instructions for Installation"},
+        {IDD_CONSTRUCT, IDC_BASE, "Level base"},
+        {IDD_NOTES, IDC_NOTES, "Description / Map Notes"},
+        {IDD_NOTES, IDC_BUGS, "Known bugs"},
+        {IDD_COPYRIGHT, IDC_COPYRIGHT, "Copyright Information"},
+    };
+    for (const auto& c : cases) {
+        CDialog dialog(c.templateId);
+        QString name;
+        WhenModalShown([&](QWidget* window) {
+            QWidget* control = dialog.GetDlgItem(c.id);
+            name = control->accessibleName();
+            if (auto* box = qobject_cast<QAbstractButton*>(control); box && name.isEmpty())
+                name = box->text(); // a check box is named by its own text
+            window->close();
+        });
+        dialog.DoModal();
+        EXPECT_EQ(name.toStdString(), c.name) << "control " << c.id;
+    }
+}
