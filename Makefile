@@ -1,11 +1,12 @@
 # The two set-up commands of the README, and the developer targets around them.
 BUILD     ?= build
+SAN_BUILD ?= build-sanitize
 JOBS      ?= $(shell nproc)
 PACKAGES  := g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
              qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
 SHOT_PACKAGES := chromium
 
-.PHONY: run test bench screenshots deps configure build clean
+.PHONY: run test bench screenshots deps configure build sanitize-build clean
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -14,8 +15,10 @@ run: build
 	fi
 	$(BUILD)/app/cwreadme
 
-test: build
+# Every test twice: as built for users, then under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: build sanitize-build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bench/readme_bench
@@ -35,5 +38,10 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+sanitize-build: deps
+	@[ -f $(SAN_BUILD)/CMakeCache.txt ] || \
+	    cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCWREADME_SANITIZE=ON
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD)
