@@ -1,12 +1,14 @@
 # The two set-up commands of the README, and the developer targets around them.
 BUILD     ?= build
 SAN_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 PACKAGES  := g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-             qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
+             qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev
 SHOT_PACKAGES := chromium
 
-.PHONY: run test bench screenshots deps configure build sanitize-build clean
+.PHONY: run test bench fuzz screenshots deps configure build sanitize-build fuzz-build clean
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -15,10 +17,15 @@ run: build
 	fi
 	$(BUILD)/app/cwreadme
 
-# Every test twice: as built for users, then under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test twice, as built for users and under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the readme fuzzer for half a minute.
 test: build sanitize-build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+
+fuzz: fuzz-build
+	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 bench: build
 	$(BUILD)/bench/readme_bench
@@ -43,5 +50,10 @@ sanitize-build: deps
 	    cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCWREADME_SANITIZE=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 
+fuzz-build: deps
+	@[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || CXX=clang++ \
+	    cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCWREADME_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

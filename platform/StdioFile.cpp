@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr std::size_t kBufferSize = 256 * 1024;
 constexpr std::size_t kMaxTemporaryStem = 200; // leaves room for ".XXXXXX" within NAME_MAX
 
 std::string FolderOf(const std::string& path)
@@ -58,7 +58,7 @@ void CStdioFile::Open(const CString& fileName)
     m_target = FollowLinks(m_strFileName);
     m_buffer.clear();
     m_buffer.reserve(kBufferSize);
-    m_lastWasCarriageReturn = false;
+    m_lineEnds = CrLfTranslator();
     CheckTarget();
     CreateTemporary();
 }
@@ -96,24 +96,17 @@ void CStdioFile::CreateTemporary()
         Fail(errno);
 }
 
+// A long text goes through the buffer a buffer's worth at a time, so that the buffer stays small
+// and the number of writes depends on the bytes alone.
 void CStdioFile::WriteString(std::string_view text)
 {
-    std::size_t start = 0;
-    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
-         lf = text.find('\n', lf + 1)) {
-        const bool followsCarriageReturn = lf > 0 ? text[lf - 1] == '\r' : m_lastWasCarriageReturn;
-        m_buffer.append(text.substr(start, lf - start));
-        if (!followsCarriageReturn)
-            m_buffer.push_back('\r');
-        start = lf;
+    while (!text.empty()) {
+        const std::string_view slice = text.substr(0, kBufferSize);
+        m_lineEnds.Append(slice, m_buffer);
+        text.remove_prefix(slice.size());
         if (m_buffer.size() >= kBufferSize)
             Flush();
     }
-    m_buffer.append(text.substr(start));
-    if (!text.empty())
-        m_lastWasCarriageReturn = text.back() == '\r';
-    if (m_buffer.size() >= kBufferSize)
-        Flush();
 }
 
 void CStdioFile::Flush()

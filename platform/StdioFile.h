@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CString.h"
+#include "CrLfTranslator.h"
 
 #include <string>
 #include <string_view>
@@ -38,5 +39,5 @@ private:
     unsigned m_mode = 0;
     int m_fd = -1;
     std::string m_buffer;
-    bool m_lastWasCarriageReturn = false;
+    CrLfTranslator m_lineEnds;
 };

@@ -1,4 +1,5 @@
 // The readme on disk: exact bytes, CR LF line ends, and safe replacement of an older readme.
+#include "CrLfTranslator.h"
 #include "ReadmeFile.h"
 #include "ReadmeFixtures.h"
 #include "StdioFile.h"
@@ -90,4 +91,24 @@ TEST(CreateReadmeFile, NewReadmeTakesTheUsualModeForANewFile)
     struct stat status {};
     ::stat((dir / "new.htm").c_str(), &status);
     EXPECT_EQ(status.st_mode & 07777, 0644u);
+}
+
+TEST(CrLfTranslator, CarriesACarriageReturnAcrossPieces)
+{
+    const struct {
+        std::vector<std::string> pieces;
+        std::string out;
+    } cases[] = {
+        {{"a\r", "\n"}, "a\r\n"},
+        {{"a", "\n"}, "a\r\n"},
+        {{"\r", "", "\n"}, "\r\n"},
+        {{"\r\r", "\n\n"}, "\r\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        CrLfTranslator translator;
+        std::string out;
+        for (const auto& piece : c.pieces)
+            translator.Append(piece, out);
+        EXPECT_EQ(out, c.out) << testing::PrintToString(c.pieces);
+    }
 }
