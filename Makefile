@@ -5,10 +5,11 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 PACKAGES  := g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-             qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev
+             qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev \
+             desktop-file-utils appstream dpkg-dev
 SHOT_PACKAGES := chromium
 
-.PHONY: run test bench fuzz screenshots deps configure build sanitize-build fuzz-build clean
+.PHONY: run test bench package fuzz screenshots deps configure build sanitize-build fuzz-build clean
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -23,6 +24,9 @@ test: build sanitize-build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 fuzz: fuzz-build
 	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
