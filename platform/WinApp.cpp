@@ -1,7 +1,6 @@
 #include "WinApp.h"
 
 #include "IconHandle.h"
-#include "MessageBox.h"
 #include "ResourceIds.h"
 #include "Resources.h"
 
@@ -43,11 +42,6 @@ const CString& AfxGetAppName()
 {
     static const CString none;
     return TheApp() ? TheApp()->m_pszAppName : none;
-}
-
-int AfxMessageBox(const CString& text, unsigned flags)
-{
-    return ShowMessageBox(QApplication::activeModalWidget(), {text, AfxGetAppName(), flags});
 }
 
 int AfxWinMain(int argc, char** argv)

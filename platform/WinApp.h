@@ -27,8 +27,5 @@ public:
 CWinApp* AfxGetApp();
 const CString& AfxGetAppName();
 
-// A message box captioned with the application title, over the window that is modal now.
-int AfxMessageBox(const CString& text, unsigned flags);
-
 // The program's start: sets up the toolkit and the application object, then runs InitInstance.
 int AfxWinMain(int argc, char** argv);

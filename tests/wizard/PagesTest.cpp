@@ -129,6 +129,7 @@ TEST_F(PagesTest, TheNoticeBoxPutsTheNoticeInAndClearingItGivesTheTextBack)
     Run([&](WizardDriver& w) {
         CCopyInfoDlg& page = w.wizard.m_copyInfoDlg;
         w.GoTo(5, boxes);
+        EXPECT_TRUE(page.m_ctlCopyright.IsAttached());
         w.Type(page, IDC_COPYRIGHT, "My own terms.\nTwo lines.");
         w.Click(page, IDC_STDCOPYRIGHT);
         EXPECT_TRUE(w.Checked(page, IDC_STDCOPYRIGHT));
@@ -185,4 +186,20 @@ TEST_F(PagesTest, BackToTheSecondPageAndNextRunsItsCheckAgainWithTheValuesKept)
         w.Cancel();
     });
     EXPECT_EQ(wizard->m_playInfo.m_strGameType, "Not Specified");
+}
+
+TEST_F(PagesTest, EnterInTheGameTypeBoxPressesNext)
+{
+    ScriptedMessageBoxes boxes;
+    Run([&](WizardDriver& w) {
+        w.GoTo(1, boxes);
+        QWidget* combo = w.wizard.m_playInfo.GetDlgItem(IDC_GAMETYPE);
+        combo->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), "VMA: Assault");
+        PressKey(w.window, Qt::Key_Return);
+        TurnEventLoop();
+        EXPECT_EQ(w.Page(), 2);
+        w.Cancel();
+    });
+    EXPECT_EQ(wizard->m_playInfo.m_strGameType, "VMA: Assault");
 }
