@@ -150,6 +150,7 @@ TEST_F(BadInputTest, AReadOnlyReadmeAndAFolderOfAnotherOwnerAreRefusedAsAnOrdina
         environment.remove("XDG_RUNTIME_DIR");
         child.setProcessEnvironment(environment);
         child.setProcessChannelMode(QProcess::MergedChannels);
+        child.setWorkingDirectory(QString::fromStdString(copy.path().string()));
         child.start("setpriv",
                     {"--reuid=65534", "--regid=65534", "--clear-groups",
                      QString::fromStdString(program), "--gtest_filter=BadInputTest.AReadOnly*"});
