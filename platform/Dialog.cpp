@@ -67,15 +67,8 @@ int CDialog::DoModal()
     dialog.setFixedSize(MapDialogRect(0, 0, dialogTemplate->cx, dialogTemplate->cy, base).size());
     InstallHelpKey(&dialog, [this] { return HelpContext(); });
 
-    if (dialogTemplate->style & WS_SYSMENU) {
-        m_systemMenu = new QMenu(&dialog);
-        m_systemMenuObject = CMenu(m_systemMenu);
-        m_systemMenu->addAction(QObject::tr("&Close"))->setData(SC_CLOSE);
-        QObject::connect(m_systemMenu, &QMenu::triggered, &dialog, [this](QAction* action) {
-            Dispatch([this, id = action->data().toUInt()] { OnSysCommand(id); });
-        });
-        dialog.systemMenu = m_systemMenu;
-    }
+    if (dialogTemplate->style & WS_SYSMENU)
+        dialog.systemMenu = CreateSystemMenu(&dialog);
 
     bool setFocus = true;
     Dispatch([&] { setFocus = OnInitDialog(); });
@@ -85,6 +78,17 @@ int CDialog::DoModal()
     m_systemMenu = nullptr;
     DetachWindow();
     return result;
+}
+
+QMenu* CDialog::CreateSystemMenu(QWidget* dialog)
+{
+    m_systemMenu = new QMenu(dialog);
+    m_systemMenuObject = CMenu(m_systemMenu);
+    m_systemMenu->addAction(QObject::tr("&Close"))->setData(SC_CLOSE);
+    QObject::connect(m_systemMenu, &QMenu::triggered, dialog, [this](QAction* action) {
+        Dispatch([this, id = action->data().toUInt()] { OnSysCommand(id); });
+    });
+    return m_systemMenu;
 }
 
 void CDialog::EndDialog(int result)

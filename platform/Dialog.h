@@ -41,6 +41,8 @@ protected:
     virtual void OnOK();
 
 private:
+    QMenu* CreateSystemMenu(QWidget* dialog);
+
     CWnd* m_parent;
     QMenu* m_systemMenu = nullptr;
     CMenu m_systemMenuObject{nullptr};
