@@ -1,6 +1,5 @@
 // Bad input through the real wizard: every case ends in a readme or in a message naming the
 // file, never in a crash, a half-written readme or a lost one.
-#include "ReadmeDlg.h"
 #include "TempDir.h"
 #include "WizardDriver.h"
 
@@ -17,27 +16,18 @@ namespace {
 constexpr char kUnprivilegedChild[] = "CWREADME_UNPRIVILEGED_CHILD";
 const std::string kOldReadme = "the author's older readme\r\n";
 
-// Begin in the main dialog, `fill` on the wizard's pages, Finish.
+// A readme run to Finish, the level file named `level`, `fillNotes` on the notes page.
 void RunFromMainDialog(ScriptedMessageBoxes& boxes, const QString& level,
                        const std::function<void(WizardDriver&)>& fillNotes)
 {
-    CReadmeDlg dlg;
-    WhenModalShown([&](QWidget* main) {
-        WhenModalShown([&](QWidget* sheet) {
-            WizardDriver w(*dynamic_cast<CWizardDlg*>(CWnd::FromHandle(sheet)), sheet);
-            TurnEventLoop();
-            w.GoTo(4, boxes, {{IDC_FILENAME, level}});
-            fillNotes(w);
-            w.Type(w.wizard.m_notesDlg, IDC_BUGS, "None.");
-            w.Next();
-            w.Type(w.wizard.m_copyInfoDlg, IDC_COPYRIGHT, "Mine.");
-            w.Finish();
-        });
-        QTest::mouseClick(dlg.GetDlgItem(IDC_BEGIN), Qt::LeftButton);
-        EXPECT_TRUE(main->isVisible());
-        main->close();
+    BeginFromMainDialog([&](WizardDriver& w) {
+        w.GoTo(4, boxes, {{IDC_FILENAME, level}});
+        fillNotes(w);
+        w.Type(w.wizard.m_notesDlg, IDC_BUGS, "None.");
+        w.Next();
+        w.Type(w.wizard.m_copyInfoDlg, IDC_COPYRIGHT, "Mine.");
+        w.Finish();
     });
-    dlg.DoModal();
 }
 
 void TypeNotes(WizardDriver& w)

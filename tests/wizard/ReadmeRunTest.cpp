@@ -22,6 +22,12 @@ void WalkTheWizard(QWidget* sheet, CWizardDlg& wizard)
     const auto key = [sheet](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         PressKey(sheet, k, m);
     };
+    // Enter presses Next from a one-line box; in a multi-line box it is Alt+N.
+    const auto enterNext = [&](int page) {
+        key(Qt::Key_Return);
+        TurnEventLoop();
+        EXPECT_EQ(wizard.GetActiveIndex(), page);
+    };
     const auto next = [&](int page) {
         key(Qt::Key_N, Qt::AltModifier);
         EXPECT_TRUE(QTest::qWaitFor([&] { return wizard.GetActiveIndex() == page; }));
@@ -33,9 +39,7 @@ void WalkTheWizard(QWidget* sheet, CWizardDlg& wizard)
         TypeHere(text);
         key(Qt::Key_Tab);
     }
-    key(Qt::Key_Return);
-    TurnEventLoop();
-    ASSERT_EQ(wizard.GetActiveIndex(), 1);
+    enterNext(1);
 
     TypeHere("CTF-Keep");
     key(Qt::Key_Tab);
@@ -48,9 +52,7 @@ void WalkTheWizard(QWidget* sheet, CWizardDlg& wizard)
     }
     key(Qt::Key_Tab);
     TypeHere("keep.utx, keep.uax");
-    key(Qt::Key_Return);
-    TurnEventLoop();
-    ASSERT_EQ(wizard.GetActiveIndex(), 2);
+    enterNext(2);
 
     TypeHere("Unzip into the Maps folder.");
     key(Qt::Key_Return); // a new line inside the box, not Next
@@ -61,9 +63,7 @@ void WalkTheWizard(QWidget* sheet, CWizardDlg& wizard)
     key(Qt::Key_Tab);
     key(Qt::Key_Tab); // the level base stays blank
     TypeHere("2 weeks");
-    key(Qt::Key_Return);
-    TurnEventLoop();
-    ASSERT_EQ(wizard.GetActiveIndex(), 4);
+    enterNext(4);
 
     TypeHere("A keep on a hill.");
     key(Qt::Key_Return);
@@ -90,11 +90,7 @@ TEST_F(ReadmeRunTest, TheRoadOfOneReadmeByKeyboard)
 
     CReadmeDlg dlg;
     WhenModalShown([&](QWidget* main) {
-        WhenModalShown([&](QWidget* sheet) {
-            auto* wizard = dynamic_cast<CWizardDlg*>(CWnd::FromHandle(sheet));
-            ASSERT_NE(wizard, nullptr);
-            WalkTheWizard(sheet, *wizard);
-        });
+        WhenModalShown([&](QWidget* sheet) { WalkTheWizard(sheet, WizardOf(sheet)); });
         PressKey(main, Qt::Key_Return); // Begin has the focus
         EXPECT_TRUE(boxes.AllShown());
         EXPECT_TRUE(main->isVisible());
@@ -111,27 +107,13 @@ TEST_F(ReadmeRunTest, AReadmeThatCannotBeWrittenIsReportedAndTheMainDialogStays)
     CurrentDir here(dir.path());
     const std::string path = std::filesystem::current_path().string() + "/nowhere/castle.htm";
     ScriptedMessageBoxes boxes;
-
-    CReadmeDlg dlg;
-    WhenModalShown([&](QWidget* main) {
-        WhenModalShown([&](QWidget* sheet) {
-            auto* wizard = dynamic_cast<CWizardDlg*>(CWnd::FromHandle(sheet));
-            WizardDriver w(*wizard, sheet);
-            TurnEventLoop();
-            w.GoTo(5, boxes, {{IDC_FILENAME, "nowhere/castle.vxm"}});
-            w.Type(w.wizard.m_notesDlg, IDC_NOTES, "Notes.");
-            w.Type(w.wizard.m_notesDlg, IDC_BUGS, "Bugs.");
-            w.Next();
-            w.Type(w.wizard.m_copyInfoDlg, IDC_COPYRIGHT, "Mine.");
-            boxes.Expect("Could not write the file " + path + ".\nNo such file or directory.",
-                         "cwreadme", MB_ICONSTOP, IDOK);
-            w.Finish();
-        });
-        QTest::mouseClick(dlg.GetDlgItem(IDC_BEGIN), Qt::LeftButton);
-        EXPECT_TRUE(boxes.AllShown());
-        EXPECT_TRUE(main->isVisible());
-        main->close();
+    BeginFromMainDialog([&](WizardDriver& w) {
+        w.GoTo(5, boxes, {{IDC_FILENAME, "nowhere/castle.vxm"}});
+        w.Type(w.wizard.m_copyInfoDlg, IDC_COPYRIGHT, "Mine.");
+        boxes.Expect("Could not write the file " + path + ".\nNo such file or directory.",
+                     "cwreadme", MB_ICONSTOP, IDOK);
+        w.Finish();
     });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_TRUE(boxes.AllShown());
     EXPECT_TRUE(dir.names().empty());
 }

@@ -3,6 +3,7 @@
 
 #include "GuiTest.h"
 #include "MultiLineEdit.h"
+#include "ReadmeDlg.h"
 #include "ResourceIds.h"
 #include "WizardDlg.h"
 
@@ -118,6 +119,30 @@ inline void WizardDriver::GoTo(int index, ScriptedMessageBoxes& boxes,
         boxes.Expect(kNotesQuestion, "Error!", kQuestion, IDYES);
         Next();
     }
+}
+
+// The wizard behind a sheet window that a readme run opened.
+inline CWizardDlg& WizardOf(QWidget* sheet)
+{
+    return dynamic_cast<CWizardDlg&>(*CWnd::FromHandle(sheet));
+}
+
+// Begin in a fresh main dialog, `script` on the wizard it shows; the main dialog must still be
+// open afterwards, and is then closed.
+inline void BeginFromMainDialog(const std::function<void(WizardDriver&)>& script)
+{
+    CReadmeDlg dlg;
+    WhenModalShown([&](QWidget* main) {
+        WhenModalShown([&](QWidget* sheet) {
+            TurnEventLoop();
+            WizardDriver driver(WizardOf(sheet), sheet);
+            script(driver);
+        });
+        QTest::mouseClick(dlg.GetDlgItem(IDC_BEGIN), Qt::LeftButton);
+        EXPECT_TRUE(main->isVisible());
+        main->close();
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }
 
 // A wizard shown modally for one test, with its fields kept for inspection afterwards.
